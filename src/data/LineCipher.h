@@ -18,3 +18,10 @@ std::string DecodeLine(const std::string& Text, int LineIndex); // ETxError on b
 std::string EncodeLine(const std::string& Text, int LineIndex);
 std::string MirrorChars(const std::string& Text);
 std::string DecodeTriplets(const std::string& Digits); // EConvertError on a non-number group
+
+// The text form of an enciphered line. Encoding pads with '=' and never
+// breaks lines. Decoding ignores the skipped characters (blank, tab, CR, LF
+// and $()[]{},;:-_\*"'), completes the text with '=' to whole groups and
+// drops one byte per '='; any other character raises ETxError.
+std::string Base64Encode(const std::string& Bytes);
+std::string Base64Decode(const std::string& Text);

@@ -1,6 +1,7 @@
 // Verifiable modules, the verification registry and the failure routine.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -40,10 +41,15 @@ extern TVerificationManager VerificationManager;
 extern bool VerificationHasFailed;
 
 void VerificationFailed();
+// Fingerprint of a module's file, shown on the verification window's status
+// line while the module is checked.
+std::string FingerprintForVerify(const std::string& FileName, int64_t Skip);
 // Back to the start state (tests).
 void ResetVerification();
 
-// The program's self-check, "Application System Core".
+// The program's self-check, "Application System Core": the line cipher must
+// round-trip known lines and the key template must be a well-formed pattern.
+// A failure calls VerificationFailed.
 class TAppVerify : public TVerifiableObject {
 public:
     bool Verify() override;
