@@ -6,6 +6,7 @@
 #include "data/Verification.h"
 
 #include <string>
+#include <unordered_map>
 
 class THadithHelper;
 
@@ -32,6 +33,8 @@ protected:
 private:
     TStringList FTable;
     const THadithHelper* FCollection;
+    // Hadith number -> index of its first entry, so a lookup costs no scan.
+    std::unordered_map<int, size_t> FIndex;
 };
 
 class THadithCat : public THadithMetaData {
