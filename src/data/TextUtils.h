@@ -19,7 +19,7 @@ std::string TextAfterBefore(const std::string& Text, const std::string& Open,
 
 // Comparison and search.
 bool ContainsText(const std::string& Sub, const std::string& Text);
-std::string TrimText(const std::string& Text);      // removes codes <= 32 at both ends
+std::string TrimText(const std::string& Text);       // removes codes <= 32 at both ends
 std::string UpperCaseAscii(const std::string& Text); // a-z only
 bool SameTextTrim(const std::string& A, const std::string& B);
 int IndexOfSameText(const TStringList& List, const std::string& Text);
@@ -28,8 +28,10 @@ int IndexOfSameTextBeforeBar(const TStringList& List, const std::string& Text);
 bool IsWordDelimiter(unsigned char C);
 extern const std::string WordDelimiters; // the 22 punctuation delimiters (codes 0-32 count too)
 int FindWholeWord(const std::string& Pattern, const std::string& Text, bool CaseSensitive);
-int FindTextFrom(const std::string& Pattern, const std::string& Text, int Start,
-                 bool CaseSensitive, bool WholeWord);
+// A negative Start searches from the start of Text; the result is always a
+// position in Text, or -1.
+int FindTextFrom(const std::string& Pattern, const std::string& Text, int Start, bool CaseSensitive,
+                 bool WholeWord);
 int CompareInt(int A, int B);
 
 // Building and splitting.
@@ -41,6 +43,7 @@ TStringList SplitCommaList(const std::string& Text);
 std::string ReverseText(const std::string& Text);
 std::string QuoteText(const std::string& Text);       // adds missing quotes
 std::string QuoteTextAlways(const std::string& Text); // always encloses
+// Width is capped at 256 and counts a minus sign; Width <= 0 gives the plain number.
 std::string IntToZeroPadded(int64_t Value, int Width);
 std::string YesNoFlag(bool Value);
 bool YesNoFlag(const std::string& Text);
@@ -64,14 +67,17 @@ std::string ValueByName(const TStringList& List, const std::string& Name);
 int64_t FileSizeOf(const std::string& FileName);
 bool FileExists(const std::string& FileName);
 // Adds the name of every entry of the folder that matches the mask ("*", "?")
-// and the attributes to List; false when nothing matched.
+// and the attributes to List; false when nothing matched. Masks match names
+// with ASCII case folded; plain files need faArchive, folders faDirectory,
+// and dot names (hidden here) also faHidden. Names come sorted, letters folded.
 enum : uint32_t { faReadOnly = 1, faHidden = 2, faDirectory = 16, faArchive = 32, faAnyFile = 63 };
 bool ListFolder(const std::string& Mask, uint32_t Attributes, TStringList& List);
 std::string WithoutTrailingBackslash(const std::string& Path); // one trailing '/'
 bool DeleteFolderTree(const std::string& Folder, bool StopOnError, bool RemoveFolder);
 // Whole file as bytes; false when it cannot be read.
 bool LoadFileText(const std::string& FileName, std::string& Text);
-// Writes Text as the whole content of the file; false on failure.
+// Writes Text as the whole content of the file, line breaks as CR LF with one
+// after the last line (the text of a string list); false on failure.
 bool SaveTextToFile(const std::string& Text, const std::string& FileName);
 // As SaveTextToFile, through a temporary file and a rename, so a crash never
 // leaves the file half-written.
