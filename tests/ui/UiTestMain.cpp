@@ -1,12 +1,14 @@
-// Widget tests run inside one QApplication on the offscreen platform.
-#include <QApplication>
+// Widget tests run inside the program's application object on the offscreen
+// platform.
+#include "app/ui/TarvixApplication.h"
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(argc, argv);
+    TTarvixApplication App(argc, argv);
+    Q_INIT_RESOURCE(tarvix);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

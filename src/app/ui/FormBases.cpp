@@ -1,0 +1,5 @@
+#include "app/ui/FormBases.h"
+
+TfrmMainBase* MainWindow = nullptr;
+TfrmInitBase* InitWindow = nullptr;
+TfrmBookmarksBase* BookmarksWindow = nullptr;
