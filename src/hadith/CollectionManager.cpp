@@ -365,7 +365,9 @@ void THadithCollManager::InstallCollection(const std::string& FileName) {
     }
     const std::string Name = FileNamePart(FileName);
     const std::string Target = AppPath + Name;
-    if (SameTextTrim(FileName, Target) || SameFile(FileName, Target)) {
+    // Decided by the file itself: here names differ in case and may differ
+    // in spelling ("./", links) for one and the same file.
+    if (SameFile(FileName, Target)) {
         InstallMessage(mkWarning, "Already Installed!", "This Collection is already installed!");
         return;
     }

@@ -433,6 +433,16 @@ TEST_F(CollectionInstallTest, TheInstalledFileItselfIsAlreadyInstalled) {
     }
 }
 
+TEST_F(CollectionInstallTest, AFolderNamedLikeTheProgramFolderIsAnotherFolder) {
+    SetAppPath(App.File("prog"));
+    ASSERT_EQ(::mkdir(App.File("prog").c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir(App.File("PROG").c_str(), 0755), 0);
+    const std::string Bytes = FileText(Source("G", "Elsewhere"));
+    Manager.InstallCollection(App.Write("PROG/Coll.dbh", Bytes));
+    EXPECT_EQ(Only().Heading, "Installation Successful!");
+    EXPECT_EQ(App.Read("prog/Coll.dbh"), Bytes);
+}
+
 TEST_F(CollectionInstallTest, KeepsTheFormerFileAsBackup) {
     struct TCase {
         std::string Name;
