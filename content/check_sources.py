@@ -175,9 +175,20 @@ for fn in sorted(os.listdir(os.path.join(HERE, "collections"))):
         for v in h.get("text", []) + [h.get("text_suffix", "")]:
             check_verses(hw, v)
         if src and rows.get(h["id"]):
-            for ch in "<>&|":
-                if ch in rows[h["id"]][1]:
-                    bad(hw, "database text holds %r" % ch)
+            text, merits = rows[h["id"]][1], rows[h["id"]][2] or ""
+            for old, new in src.get("corrections", {}).get(h["id"], []):
+                if old not in text:
+                    bad(hw, "correction %r does not occur in the database text" % old)
+                text = text.replace(old, new)
+            if cp:
+                subst = {ord(k): w for k, w in src.get("substitutions", {}).items()}
+                for v in (text, merits):
+                    try:
+                        v.translate(subst).encode(cp)
+                    except UnicodeEncodeError as e:
+                        bad(hw, "database text not in %s: %r" % (cp, e.object[e.start:e.end]))
+        if src and h["id"] not in rows and rows:
+            bad(hw, "no database row with id %s" % h["id"])
 
 # Collections of one group must agree on numbering and categories.
 groups = {}
