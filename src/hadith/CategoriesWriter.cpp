@@ -19,7 +19,7 @@ std::string CategoryEntryLine(const TCategoryEntrySource& Entry) {
     return Line;
 }
 
-std::string CategoriesFileText(const TStringList& EntryLines) {
+std::string CategoriesFileTextFromLines(const TStringList& EntryLines) {
     std::string Text = EncodeLine("<<HINDEX>>", 0) + "\r\n";
     for (size_t i = 0; i < EntryLines.size(); ++i)
         Text += EncodeLine(EntryLines[i], static_cast<int>(i + 1)) + "\r\n";
@@ -30,7 +30,7 @@ std::string CategoriesFileText(const std::vector<TCategoryEntrySource>& Entries)
     TStringList Lines;
     for (const TCategoryEntrySource& Entry : Entries)
         Lines.push_back(CategoryEntryLine(Entry));
-    return CategoriesFileText(Lines);
+    return CategoriesFileTextFromLines(Lines);
 }
 
 bool WriteCategoriesFile(const std::string& FileName,

@@ -18,7 +18,7 @@ struct TCategoryEntrySource {
 std::string CategoryEntryLine(const TCategoryEntrySource& Entry);
 
 // The whole file from plain entry lines (the header line is added).
-std::string CategoriesFileText(const TStringList& EntryLines);
+std::string CategoriesFileTextFromLines(const TStringList& EntryLines);
 std::string CategoriesFileText(const std::vector<TCategoryEntrySource>& Entries);
 // Writes the file; false when it cannot be written. The fingerprint the
 // categories module must expect is then TextFingerprint of the file text.
