@@ -3,6 +3,8 @@
 
 #include "data/TxError.h"
 
+#include <algorithm>
+
 std::unique_ptr<TOrvStrObj> TOrvDataObjManager::CreateDataObject(const std::string& DataText) {
     if (CreateDataObjects && !DataText.empty())
         return std::make_unique<TOrvStrObj>(DataText);
@@ -17,8 +19,16 @@ int TOrvTreeItem::Level() const {
 }
 
 void TOrvTreeItem::AddChild(TOrvTreeItem* Child) {
-    if (!Child)
+    if (!Child || Child->Owner != Owner)
         return;
+    // An item under itself would make every walk through the tree endless.
+    for (const TOrvTreeItem* P = this; P; P = P->Parent)
+        if (P == Child)
+            return;
+    if (Child->Parent) {
+        auto& Siblings = Child->Parent->Children;
+        Siblings.erase(std::find(Siblings.begin(), Siblings.end(), Child));
+    }
     Child->Parent = this;
     Children.push_back(Child);
 }

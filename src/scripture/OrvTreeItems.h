@@ -48,6 +48,8 @@ public:
     std::vector<TOrvTreeItem*> Children; // in order of addition; owned by the store
 
     int Level() const;
+    // Moves Child here from its former parent; ignored for an item of another
+    // store, this item itself or one of its ancestors.
     void AddChild(TOrvTreeItem* Child);
     int ChildCount() const { return static_cast<int>(Children.size()); }
     TOrvTreeItem* Child(int Index) const; // nullptr outside the range

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 std::vector<std::string> Texts(const TOrvTreeItems& Store) {
@@ -117,6 +119,19 @@ TEST(TreeStore, BuiltTreeIsWrittenDepthFirst) {
     TStringList Saved;
     Store.SaveToStrings(&Saved, true);
     EXPECT_EQ(Saved, (TStringList{"R1", " R1a\tdata", "R2", " R2a"}));
+
+    // Re-parenting moves an item; a cycle is refused.
+    TOrvTreeItem* R1a = R1->FirstChild();
+    R2->AddChild(R1a);
+    EXPECT_EQ(R1->ChildCount(), 0);
+    EXPECT_EQ(R1a->Parent, R2);
+    R1a->AddChild(R2);
+    R1a->AddChild(R1a);
+    EXPECT_EQ(R2->Parent, nullptr);
+    EXPECT_EQ(R1a->ChildCount(), 0);
+    Store.SaveToStrings(&Saved, true);
+    EXPECT_EQ(Saved, (TStringList{"R1", "R2", " R2a", " R1a\tdata"}));
+
     Store.Clear();
     EXPECT_EQ(Store.FirstItem(), nullptr);
     EXPECT_EQ(Store.IndexOf(nullptr), -1);
@@ -180,4 +195,40 @@ TEST(TreeStore, ScriptureIndexLivesInTheProgramFolder) {
     EXPECT_TRUE(Index.Ciphered());
     EXPECT_EQ(Index.Count(), 0);
     ResetAppGlobals();
+}
+
+TEST(TreeStore, RandomTreesRoundTripAndRandomIndentsNeverCrash) {
+    std::mt19937 Random(7);
+    for (int Round = 0; Round < 50; ++Round) {
+        TOrvTreeItems Store;
+        std::vector<TOrvTreeItem*> Placed;
+        for (int I = 0; I < 40; ++I) {
+            TOrvTreeItem* Parent =
+                Placed.empty() || Random() % 4 == 0 ? nullptr : Placed[Random() % Placed.size()];
+            auto Data =
+                Random() % 2 ? std::make_unique<TOrvStrObj>("d " + std::to_string(I)) : nullptr;
+            Placed.push_back(Store.Add(Parent, "item " + std::to_string(I), std::move(Data)));
+        }
+        TStringList First;
+        Store.SaveToStrings(&First, true);
+        ASSERT_EQ(First.size(), 40u);
+        TOrvTreeItems Copy;
+        Copy.CreateDataObjects = true;
+        Copy.LoadFromStrings(First);
+        TStringList Second;
+        Copy.SaveToStrings(&Second, true);
+        EXPECT_EQ(Second, First);
+
+        TStringList Noise;
+        for (int I = 0; I < 20; ++I)
+            Noise.push_back(std::string(Random() % 4, " \t"[Random() % 2]) + "n");
+        try {
+            Copy.LoadFromStrings(Noise);
+        } catch (const ETxError& E) {
+            EXPECT_STREQ(E.what(), "Invalid Node Level");
+        }
+        TStringList Saved;
+        Copy.SaveToStrings(&Saved, true);
+        EXPECT_EQ(Saved.size(), static_cast<size_t>(Copy.Count()));
+    }
 }
