@@ -36,7 +36,8 @@ void BM_EncodeLine(benchmark::State& State) {
 }
 BENCHMARK(BM_EncodeLine)->Arg(100)->Arg(10000);
 
-// What every line pays before its own bytes: digest, key schedule and IV.
+// What every line pays before its own bytes: digest, enciphering key
+// schedule and IV.
 void BM_KeySetup(benchmark::State& State) {
     TOrvEncDec Cipher;
     const std::string KeyString = KeyTemplate() + "969924";
@@ -47,5 +48,19 @@ void BM_KeySetup(benchmark::State& State) {
     State.SetItemsProcessed(State.iterations());
 }
 BENCHMARK(BM_KeySetup);
+
+// A line of a block or more also needs the deciphering schedule.
+void BM_KeySetupForDecode(benchmark::State& State) {
+    TOrvEncDec Cipher;
+    const std::string KeyString = KeyTemplate() + "969924";
+    TOrvEncDec::TBlock Block{};
+    for (auto _ : State) {
+        Cipher.InitKey(KeyString);
+        Cipher.Decode(Block.data(), Block.size());
+        benchmark::DoNotOptimize(Block);
+    }
+    State.SetItemsProcessed(State.iterations());
+}
+BENCHMARK(BM_KeySetupForDecode);
 
 } // namespace

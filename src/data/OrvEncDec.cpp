@@ -6,18 +6,16 @@
 #include <cstring>
 
 void TOrvEncDec::InitKey(const std::string& KeyString) {
-    std::array<uint8_t, CryptoPP::RIPEMD256::DIGESTSIZE> Digest;
+    static_assert(CryptoPP::RIPEMD256::DIGESTSIZE == 32, "the key is the whole digest");
     CryptoPP::RIPEMD256 Hash;
-    Hash.CalculateDigest(Digest.data(), reinterpret_cast<const uint8_t*>(KeyString.data()),
+    Hash.CalculateDigest(FKey.data(), reinterpret_cast<const uint8_t*>(KeyString.data()),
                          KeyString.size());
-    FEncipher.SetKey(Digest.data(), Digest.size());
-    FDecipher.SetKey(Digest.data(), Digest.size());
+    FEncipher.SetKey(FKey.data(), FKey.size());
+    FDecipherKeyed = false;
     TBlock AllOnes;
     AllOnes.fill(0xFF);
     FEncipher.ProcessBlock(AllOnes.data(), FIV.data());
     FFeedback = FIV;
-    // The digest is key material: wipe it.
-    std::memset(Digest.data(), 0, Digest.size());
 }
 
 void TOrvEncDec::Encode(uint8_t* Data, size_t Length) {
@@ -36,6 +34,10 @@ void TOrvEncDec::Encode(uint8_t* Data, size_t Length) {
 
 void TOrvEncDec::Decode(uint8_t* Data, size_t Length) {
     FFeedback = FIV;
+    if (Length >= BlockSize && !FDecipherKeyed) {
+        FDecipher.SetKey(FKey.data(), FKey.size());
+        FDecipherKeyed = true;
+    }
     size_t i = 0;
     for (; i + BlockSize <= Length; i += BlockSize) {
         TBlock C;

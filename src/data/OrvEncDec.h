@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cryptopp/blowfish.h>
+#include <cryptopp/secblock.h>
 
 #include <array>
 #include <cstddef>
@@ -16,6 +17,8 @@ public:
     using TBlock = std::array<uint8_t, BlockSize>;
 
     // Key = the whole RIPEMD-256 digest of KeyString; IV = E_K(eight 0xFF).
+    // The deciphering key schedule is built only when a line first needs it:
+    // enciphering and lines shorter than a block use E_K alone.
     void InitKey(const std::string& KeyString);
     // Both work in place; the output is exactly as long as the input and the
     // feedback register starts at the IV for every call.
@@ -30,6 +33,9 @@ private:
 
     CryptoPP::Blowfish::Encryption FEncipher;
     CryptoPP::Blowfish::Decryption FDecipher;
+    // Key material kept for the deciphering schedule; wiped when freed.
+    CryptoPP::FixedSizeSecBlock<CryptoPP::byte, 32> FKey;
+    bool FDecipherKeyed = false;
     TBlock FIV{};
     TBlock FFeedback{};
 };
