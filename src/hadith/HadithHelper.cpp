@@ -73,6 +73,8 @@ void THadithHelper::LoadCollection() {
 
         ReadHeader(L);
         FIsValid = Verify();
+        if (!FIsValid)
+            FLoadError = "Fingerprint mismatch";
 
         L.erase(L.begin(), L.begin() + HeaderLineCount);
         InitCaption(FCollectionName);
