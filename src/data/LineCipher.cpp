@@ -12,8 +12,9 @@
 namespace {
 
 // Provisioning data of the content files: files open only with the template
-// they were made with, so this value must never change.
-const std::string ScrambledTemplate =
+// they were made with, so this value must never change. A plain array, so it
+// is ready before any static initialiser of another file calls the cipher.
+constexpr char ScrambledTemplate[] =
     "174219234161185216236244188198226233172213187250175215231245177200249235189203193167"
     "197230254180205237223178211252232169206";
 
@@ -185,7 +186,7 @@ std::string Base64Decode(const std::string& Text) {
 void InitLineCipher() {
     if (LineCipherReady())
         return;
-    KeyTemplateStore() = MirrorChars(ReverseText(DecodeTriplets(ScrambledTemplate)));
+    KeyTemplateStore() = MirrorChars(ReverseText(DecodeTriplets(ScrambledKeyTemplate())));
     LineCipherReady() = true;
 }
 
@@ -195,7 +196,8 @@ const std::string& KeyTemplate() {
 }
 
 const std::string& ScrambledKeyTemplate() {
-    return ScrambledTemplate;
+    static const std::string Digits = ScrambledTemplate;
+    return Digits;
 }
 
 std::string DecodeLine(const std::string& Text, int LineIndex) {
