@@ -10,6 +10,7 @@
 #include "hadith/CollectionManager.h"
 #include "scripture/MainDocManager.h"
 
+#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -78,6 +79,9 @@ int RunPage(const TArgs& Given) {
     AppPrefs.ColorWordHL = static_cast<uint8_t>(SchemeNumber);
     AppPrefs.EnableRemoteAudio = Audio;
 
+    std::error_code Error;
+    if (!std::filesystem::is_directory(Args[0], Error))
+        throw ETxError("\"" + Args[0] + "\" is not a folder");
     TLoadReport Report;
     LoadProgramFolder(Args[0], Report);
     for (const std::string& Problem : Report.Problems)
