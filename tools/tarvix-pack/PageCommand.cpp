@@ -82,8 +82,11 @@ int RunPage(const TArgs& Given) {
     std::error_code Error;
     if (!std::filesystem::is_directory(Args[0], Error))
         throw ETxError("\"" + Args[0] + "\" is not a folder");
+    // The picture addresses hold the program folder: give them the absolute
+    // path the program itself would have.
+    const std::string Folder = std::filesystem::absolute(Args[0], Error).string();
     TLoadReport Report;
-    LoadProgramFolder(Args[0], Report);
+    LoadProgramFolder(Folder.empty() ? Args[0] : Folder, Report);
     for (const std::string& Problem : Report.Problems)
         std::cerr << "tarvix-pack page: " << Problem << '\n';
 
