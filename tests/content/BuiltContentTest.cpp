@@ -33,9 +33,17 @@
 
 namespace {
 
+// The folders ctest passes, else those the build compiled in; with a "/".
 std::string EnvDir(const char* Name) {
-    const char* Value = std::getenv(Name);
-    return Value ? std::string(Value) + "/" : std::string();
+    if (const char* Value = std::getenv(Name))
+        return std::string(Value) + "/";
+#if defined(TARVIX_TEST_SOURCE_DIR) && defined(TARVIX_TEST_DIST_DIR)
+    if (std::string(Name) == "TARVIX_SOURCE_DIR")
+        return TARVIX_TEST_SOURCE_DIR "/";
+    if (std::string(Name) == "TARVIX_DIST_DIR")
+        return TARVIX_TEST_DIST_DIR "/";
+#endif
+    return std::string();
 }
 
 std::string DistDir() {

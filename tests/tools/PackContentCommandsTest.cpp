@@ -29,9 +29,17 @@ std::string Tool() {
     return fs::exists(Beside) ? Beside.string() : std::string();
 }
 
+// The folders ctest passes, else those the build compiled in.
 std::string Env(const char* Name) {
-    const char* Value = std::getenv(Name);
-    return Value ? Value : "";
+    if (const char* Value = std::getenv(Name))
+        return Value;
+#if defined(TARVIX_TEST_SOURCE_DIR) && defined(TARVIX_TEST_DIST_DIR)
+    if (std::string(Name) == "TARVIX_SOURCE_DIR")
+        return TARVIX_TEST_SOURCE_DIR;
+    if (std::string(Name) == "TARVIX_DIST_DIR")
+        return TARVIX_TEST_DIST_DIR;
+#endif
+    return "";
 }
 
 std::string Quote(const std::string& Text) {
