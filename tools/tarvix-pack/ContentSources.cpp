@@ -203,6 +203,42 @@ const std::set<std::string>& ClassificationCodes() {
     return Codes;
 }
 
+// Verse tags the reader can render: "<<QVERSE:c:v>>" or "<<QVERSE:c:v1-v2>>"
+// with verses of the chapter. Anything else breaks the page that holds it.
+// Empty when all are sound, else what is wrong.
+std::string VerseTagProblem(const std::string& Text) {
+    const std::string Open = "<<QVERSE:";
+    for (size_t At = Text.find(Open); At != std::string::npos; At = Text.find(Open, At + 1)) {
+        const size_t Close = Text.find(">>", At + Open.size());
+        if (Close == std::string::npos)
+            return "a verse tag without its closing \">>\"";
+        const std::string Ref = Text.substr(At + Open.size(), Close - At - Open.size());
+        const std::string Bad = "verse tag \"" + Ref + "\" ";
+        const size_t Colon = Ref.find(':');
+        const size_t Dash = Ref.find('-');
+        const auto Number = [](const std::string& Digits) {
+            if (Digits.empty() || Digits.size() > 4 ||
+                !std::all_of(Digits.begin(), Digits.end(),
+                             [](char Ch) { return Ch >= '0' && Ch <= '9'; }))
+                return -1;
+            return std::stoi(Digits);
+        };
+        if (Colon == std::string::npos || (Dash != std::string::npos && Dash < Colon))
+            return Bad + "is not chapter:verse or chapter:first-last";
+        const int Chapter = Number(Ref.substr(0, Colon));
+        const int First = Number(Ref.substr(
+            Colon + 1, Dash == std::string::npos ? std::string::npos : Dash - Colon - 1));
+        const int Last = Dash == std::string::npos ? First : Number(Ref.substr(Dash + 1));
+        if (Chapter < 0 || First < 0 || Last < 0)
+            return Bad + "is not chapter:verse or chapter:first-last";
+        if (!IsValidChapter(Chapter))
+            return Bad + "names no chapter";
+        if (First < 1 || Last < First || Last > ChapterVerseCount(Chapter))
+            return Bad + "names verses outside 1-" + std::to_string(ChapterVerseCount(Chapter));
+    }
+    return std::string();
+}
+
 } // namespace
 
 std::string HtmlEscape(const std::string& Text) {
@@ -392,9 +428,17 @@ TCollectionBuild ReadCollectionSource(const std::string& FileName, const std::st
         H.Finish();
 
         CheckRecordValue(H, "chain", Record.Chain, N);
+        const std::string TagProblem = VerseTagProblem(Record.Text);
+        if (!TagProblem.empty())
+            H.Fail(FromDatabase ? "text_suffix" : "text", TagProblem);
+        if (Record.Chain.find("<<QVERSE:") != std::string::npos)
+            H.Fail("chain", "verse tags are not rendered in the chain; write (Al-Qur'an c:v)");
         CheckRecordValue(H, FromDatabase ? "text_suffix" : "text", Record.Text, N);
         std::string InfoValue;
         for (const std::string& Item : Information) {
+            if (Item.find("<<QVERSE:") != std::string::npos)
+                H.Fail("information",
+                       "verse tags are not rendered in the information; write (Al-Qur'an c:v)");
             CheckRecordValue(H, "information", Item, N);
             InfoValue += (InfoValue.empty() ? "" : "<BP>") + Item;
         }
@@ -463,8 +507,12 @@ TDocumentBuild ReadDocumentSource(const std::string& FileName, const std::string
     const std::string BodyWhere = FolderOf(Where) + Body;
     for (const std::string& Line : SourceLines(FolderOf(FileName) + Body, BodyWhere)) {
         std::string Kept = TrimTrailingBlanks(Line);
-        if (!Kept.empty())
+        if (!Kept.empty()) {
+            const std::string TagProblem = VerseTagProblem(Kept);
+            if (!TagProblem.empty())
+                throw ETxError(BodyWhere + ": " + TagProblem);
             C.BodyLines.push_back(std::move(Kept));
+        }
     }
     return B;
 }
@@ -477,6 +525,7 @@ std::vector<TGlossaryTerm> ReadGlossarySource(const std::string& FileName,
     const QJsonArray List = G.Array("terms");
     G.Finish();
     std::vector<TGlossaryTerm> Terms;
+    std::map<std::string, std::string> Spelled; // upper-case spelling -> its headword
     for (qsizetype I = 0; I < List.size(); ++I) {
         TJsonFields T(List.at(I), Where, G.PathOf("terms", static_cast<int>(I)));
         TGlossaryTerm Term;
@@ -495,6 +544,19 @@ std::vector<TGlossaryTerm> ReadGlossarySource(const std::string& FileName,
         Spellings("term", {Term.Term});
         const std::vector<std::string> Alternates = T.StringList("alternates");
         Spellings("alternates", Alternates);
+        // Look-ups take the first term with a spelling: a second one would
+        // never be found.
+        for (const std::string* W : [&] {
+                 std::vector<const std::string*> All{&Term.Term};
+                 for (const std::string& A : Alternates)
+                     All.push_back(&A);
+                 return All;
+             }()) {
+            const auto Known = Spelled.emplace(UpperCaseAscii(TrimText(*W)), Term.Term);
+            if (!Known.second && Known.first->second != Term.Term)
+                T.Fail(W == &Term.Term ? "term" : "alternates",
+                       "\"" + *W + "\" is also a spelling of \"" + Known.first->second + "\"");
+        }
         for (const std::string& W : Alternates)
             Term.AlternateSpellings += (Term.AlternateSpellings.empty() ? "" : ", ") + W;
         const std::vector<std::string> Translation = T.OptStringList("translation_spelling");
