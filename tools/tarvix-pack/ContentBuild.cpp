@@ -155,6 +155,21 @@ TContentBuild BuildContent(const TBuildOptions& Options) {
         throw ETxError(std::string("glossary/Gloss.json: ") + E.what());
     }
 
+    // The module names are ours; the package names its translator. A new
+    // package version with another translation must not keep the old names.
+    std::string Readme;
+    const std::string Credit = "The English translation is authored by";
+    if (!LoadFileText(Package + "/README.md", Readme))
+        throw ETxError("quran-json/README.md: cannot read the file");
+    const size_t CreditAt = Readme.find(Credit);
+    const std::string CreditLine =
+        CreditAt == std::string::npos
+            ? std::string()
+            : Readme.substr(CreditAt, Readme.find('\n', CreditAt) - CreditAt);
+    if (CreditLine.find("Saheeh International") == std::string::npos)
+        throw ETxError("quran-json/README.md: the English translation is no longer credited to "
+                       "Saheeh International; update the English module's names");
+
     for (const bool English : {false, true}) {
         const std::string File = English ? "CvModule2.dll" : "CvModule1.dll";
         std::string Text;
