@@ -33,7 +33,7 @@ int RunBuild(const TArgs& Given) {
     if (!Header.empty()) {
         std::error_code Error;
         std::filesystem::create_directories(std::filesystem::path(Header).parent_path(), Error);
-        if (Error || !WriteFileBytes(Header, FingerprintsHeaderText(Build)))
+        if (Error || !WriteFileIfChanged(Header, FingerprintsHeaderText(Build)))
             throw ETxError("cannot write \"" + Header + "\"");
         std::cout << "fingerprints: " << Header << '\n';
     }

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <unistd.h>
 
@@ -209,12 +210,24 @@ bool WriteFileBytes(const std::string& FileName, const std::string& Bytes) {
     return !Error;
 }
 
+bool WriteFileIfChanged(const std::string& FileName, const std::string& Bytes) {
+    // An unchanged file keeps its time, so nothing that depends on it
+    // (the program including the generated header) is rebuilt.
+    std::ifstream In(FileName, std::ios::binary);
+    if (In) {
+        std::string Old((std::istreambuf_iterator<char>(In)), std::istreambuf_iterator<char>());
+        if (Old == Bytes)
+            return true;
+    }
+    return WriteFileBytes(FileName, Bytes);
+}
+
 void WriteContent(const TContentBuild& Build, const std::string& OutDir) {
     for (const TBuiltFile& File : Build.Files) {
         const fs::path Target = fs::path(OutDir) / File.Path;
         std::error_code Error;
         fs::create_directories(Target.parent_path(), Error);
-        if (Error || !WriteFileBytes(Target.string(), File.Bytes))
+        if (Error || !WriteFileIfChanged(Target.string(), File.Bytes))
             throw ETxError("cannot write \"" + Target.string() + "\"");
     }
 }

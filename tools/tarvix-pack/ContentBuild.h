@@ -37,6 +37,8 @@ TContentBuild BuildContent(const TBuildOptions& Options);
 // Writes Bytes as the whole file, exactly (no line-end conversion), through
 // a temporary file and a rename; false on failure.
 bool WriteFileBytes(const std::string& FileName, const std::string& Bytes);
+// As WriteFileBytes, but leaves a file that already holds Bytes untouched.
+bool WriteFileIfChanged(const std::string& FileName, const std::string& Bytes);
 // Writes every file below OutDir (creating folders); ETxError on a write error.
 void WriteContent(const TContentBuild& Build, const std::string& OutDir);
 
