@@ -269,14 +269,14 @@ TEST_F(BuiltContent, DocumentLinksAndClassificationAnchorsResolve) {
 TEST_F(BuiltContent, GeneratedFingerprintsMatchTheBuiltFiles) {
     const std::pair<const char*, const char*> Expected[] = {
         {HIndexFingerprint, "HIndex.dbx"},          {GlossFingerprint, "Gloss.dbx"},
-        {ArabicModuleFingerprint, "CvModule1.dll"}, {EnglishModuleFingerprint, "CvModule2.dll"},
+        {ArabicScriptureFingerprint, "CvModule1.dll"}, {EnglishScriptureFingerprint, "CvModule2.dll"},
         {RemoteAudioFingerprint, "QRemoteAud.dbx"},
     };
     for (const auto& [Fingerprint, File] : Expected)
         EXPECT_EQ(FileFingerprint(Dist + File, 0), Fingerprint) << File;
     // The scripture modules accept their files with these values.
-    TQuranDLLHelper Arabic(Dist + "CvModule1.dll", ArabicModuleFingerprint, true);
-    TQuranDLLHelper English(Dist + "CvModule2.dll", EnglishModuleFingerprint, false);
+    TQuranDLLHelper Arabic(Dist + "CvModule1.dll", ArabicScriptureFingerprint, true);
+    TQuranDLLHelper English(Dist + "CvModule2.dll", EnglishScriptureFingerprint, false);
     EXPECT_FALSE(VerificationHasFailed);
     EXPECT_NE(std::string(EnglishModuleLanguageName).find("English"), std::string::npos);
 }

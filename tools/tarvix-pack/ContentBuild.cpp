@@ -73,7 +73,7 @@ const TEnglishModuleNames& EnglishModuleNames() {
 
 const std::vector<TExpectedValue> ExpectedFingerprints = {
     {"HIndexFingerprint", "HIndex.dbx"},          {"GlossFingerprint", "Gloss.dbx"},
-    {"ArabicModuleFingerprint", "CvModule1.dll"}, {"EnglishModuleFingerprint", "CvModule2.dll"},
+    {"ArabicScriptureFingerprint", "CvModule1.dll"}, {"EnglishScriptureFingerprint", "CvModule2.dll"},
     {"RemoteAudioFingerprint", "QRemoteAud.dbx"},
 };
 
