@@ -24,6 +24,8 @@ void TTarvixApplication::ReportException(const std::string& Message) {
 }
 
 bool TTarvixApplication::notify(QObject* Receiver, QEvent* Event) {
+    if (!ShowHints && Event->type() == QEvent::ToolTip)
+        return true;
     try {
         return QApplication::notify(Receiver, Event);
     } catch (const std::exception& E) {

@@ -18,6 +18,9 @@ public:
 
     // Runs before the report (the start-up window hides itself).
     static std::function<void()>& OnBeforeReport();
+
+    // Hints of the controls show only while this is set.
+    static inline bool ShowHints = true;
 };
 
 // The text of the report for an exception's message.

@@ -1,0 +1,162 @@
+#include "app/ui/Program.h"
+
+#include "app/AppGlobals.h"
+#include "app/PageBuilder.h"
+#include "app/Prefs.h"
+#include "app/ui/FormBases.h"
+#include "app/ui/InitWindow.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/MsgDlg.h"
+#include "app/ui/PrefsWindow.h"
+#include "app/ui/TarvixApplication.h"
+#include "data/TextUtils.h"
+#include "data/Verification.h"
+#include "data/ui/VerifyWindow.h"
+#include "hadith/CategoryHelper.h"
+#include "hadith/CollectionManager.h"
+#include "online/ui/NewsWindow.h"
+#include "online/ui/RemoteAudioWindow.h"
+#include "scripture/GlossaryHelper.h"
+#include "scripture/MainDocManager.h"
+#include "scripture/TransManager.h"
+#include "scripture/ui/GlossaryWindow.h"
+#include "search/ui/BookmarksWindow.h"
+#include "search/ui/SearchReportWindow.h"
+#include "search/ui/SearchWindow.h"
+#include "windows/ui/AboutWindow.h"
+#include "windows/ui/AssistantWindow.h"
+#include "windows/ui/BadCollsWindow.h"
+#include "windows/ui/CollInfoWindow.h"
+#include "windows/ui/MissingFontsWindow.h"
+#include "windows/ui/TipsWindow.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QUrl>
+
+TTarvixProgram::TTarvixProgram(const std::string& FirstArgument) {
+    SetShell(&Shell);
+    frmMsgDlg();
+    Init = std::make_unique<TfrmInit>();
+    Init->SetLoadingMode(true);
+    InitWindow = Init.get();
+    Shell.OnLoadCaption = [this](const std::string& T) { Init->SetLoadCaption(T); };
+    Shell.OnProgressMax = [this](int V) { Init->SetProgressMax(V); };
+    Shell.OnProgressPos = [this](int V) { Init->SetProgressPos(V); };
+    TTarvixApplication::OnBeforeReport() = [this] {
+        if (Init && Init->isVisible())
+            Init->hide();
+    };
+    News = std::make_unique<TfrmNews>();
+    Bookmarks = std::make_unique<TfrmBookmarks>();
+    BookmarksWindow = Bookmarks.get();
+    StartedWithFile = false;
+    QApplication::setApplicationName("Tarvix");
+
+    if (!FirstArgument.empty() && FileExists(FirstArgument)) {
+        StartedWithFile = true;
+        Init->SetLoadingMode(false);
+        CreateMainWindow();
+        HadithCollManager.InstallCollection(FirstArgument);
+        Init->SetLoadingMode(true);
+    } else {
+        CreateMainWindow();
+    }
+    Prefs = std::make_unique<TfrmPrefsDlg>();
+    Prefs->ApplyPrefs = [this](const TTxPrefs& P) { Main->ApplyPrefs(P); };
+    CollInfo = std::make_unique<TfrmCollInfoDlg>();
+    RemoteAudioDlg = std::make_unique<TfrmRemoteAudioDlg>();
+    Search = std::make_unique<TfrmSearch>();
+    SearchReport = std::make_unique<TfrmSearchReportDlg>();
+    Gloss = std::make_unique<TfrmGloss>();
+    Assistant = std::make_unique<TfrmAssistantDlg>();
+    Tips = std::make_unique<TfrmTipsDlg>();
+    About = std::make_unique<TfrmAboutDlg>();
+    BadColls = std::make_unique<TfrmBadCollsDlg>();
+    MissingFonts = std::make_unique<TfrmMissingFontsDlg>();
+}
+
+void TTarvixProgram::CreateMainWindow() {
+    Main = std::make_unique<TfrmMain>();
+    WireMainWindow();
+    Main->FormCreate();
+    Verify = std::make_unique<TfrmVerifydlg>();
+}
+
+void TTarvixProgram::WireMainWindow() {
+    TMainWindowLinks& L = Main->Links;
+    L.ShowPrefs = [this] {
+        PrefsWindowShowing = true;
+        Prefs->ShowPrefs();
+        PrefsWindowShowing = false;
+    };
+    L.ShowVerifyWindow = [this] { Verify->ShowVerifyWindow(); };
+    L.ShowVerifyWindowAuto = [this] { Verify->ShowVerifyWindowAuto(); };
+    L.ShowBookmarks = [this] { Bookmarks->show(); };
+    L.AddHadithBookmark = [this](const std::string& Key) { Bookmarks->AddHadithBookmark(Key); };
+    L.ShowSearch = [this] { Search->show(); };
+    L.ShowGlossary = [this] { Gloss->show(); };
+    L.ShowWordQuery = [this] { Gloss->show(); };
+    L.ShowTips = [this] { Tips->show(); };
+    L.ShowAssistant = [this] { Assistant->exec(); };
+    L.ShowRemoteAudio = [this] { RemoteAudioDlg->exec(); };
+    L.ShowAbout = [this] { About->exec(); };
+    L.ShowNews = [this] { News->show(); };
+    L.ShowBadCollections = [this] { BadColls->exec(); };
+    L.ShowMissingFonts = [this] { MissingFonts->exec(); };
+    L.HideInitWindow = [this] { Init->hide(); };
+    L.OpenFile = [](const std::string& Path) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(Path)));
+    };
+    L.OpenWebAddress = [](const std::string& Address) {
+        QDesktopServices::openUrl(QUrl(QString::fromStdString("http://" + Address)));
+    };
+    L.ChooseCollectionFile = [this] {
+        return QFileDialog::getOpenFileName(Main.get(), "Install Hadith Collection", QString(),
+                                            "Tarvix Collection (*.dbh);;All files (*)")
+            .toStdString();
+    };
+}
+
+void TTarvixProgram::Show() {
+    Main->show();
+}
+
+TTarvixProgram::~TTarvixProgram() {
+    // Windows go before the registries they refer to are reset.
+    MissingFonts.reset();
+    BadColls.reset();
+    About.reset();
+    Tips.reset();
+    Assistant.reset();
+    Gloss.reset();
+    SearchReport.reset();
+    Search.reset();
+    RemoteAudioDlg.reset();
+    CollInfo.reset();
+    Prefs.reset();
+    Verify.reset();
+    Main.reset();
+    Bookmarks.reset();
+    News.reset();
+    Init.reset();
+    MainWindow = nullptr;
+    InitWindow = nullptr;
+    BookmarksWindow = nullptr;
+    TTarvixApplication::OnBeforeReport() = nullptr;
+    SetShell(nullptr);
+}
+
+void ResetProgramState() {
+    VerificationManager.Clear();
+    ResetVerification();
+    ResetHadithCollManager();
+    ResetHadithCatHelper();
+    ResetMainDocManager();
+    ResetGlossaryHelper();
+    TransManager.Reset();
+    ResetPrefsGlobals();
+    ResetPageBuilderState();
+    StartedWithFile = false;
+}
