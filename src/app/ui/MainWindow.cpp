@@ -33,6 +33,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 // The status bar's first panel: the busy icon, drawn by hand.
 class TStatusIcon : public QWidget {
 public:
@@ -562,6 +564,10 @@ void TfrmMain::ShowCurrentPage() {
         SetInfo(Title, Info1, "In the Name of Allah, Most Gracious, Most Merciful", Info1);
     } else if (D == -9) {
         HadithPageShown = true;
+        // A number kept from a larger collection is brought within this one,
+        // so a change of Active View never ends in an error report.
+        if (THadithHelper* Active = HadithCollManager.ActiveView())
+            CurrentHadith = std::clamp(CurrentHadith, 1, std::max(1, Active->HadithCount()));
         ShowPageHtml(::BuildHadithPage(CurrentHadith));
         SetInfo(Title, "Browsing Hadith Collection:", "Viewing a Hadith by it's Number",
                 "Viewing a Hadith by it's Number");

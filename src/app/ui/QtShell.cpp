@@ -42,9 +42,10 @@ void TQtShell::ProcessEvents() {
 
 // The pause blocks the program but keeps its windows painted.
 void TQtShell::Pause(int Milliseconds) {
+    const qint64 Length = static_cast<qint64>(Milliseconds * PauseScale);
     QElapsedTimer Clock;
     Clock.start();
-    while (Clock.elapsed() < Milliseconds) {
+    while (Clock.elapsed() < Length) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
         QThread::msleep(5);
     }

@@ -20,6 +20,9 @@ public:
 
     bool TerminateRequested() const { return FTerminateRequested; }
 
+    // Pauses last this share of the time asked for (tests and tools: 0).
+    double PauseScale = 1.0;
+
     // Set by the windows that own these displays; empty until then.
     std::function<void(const std::string&)> OnLoadCaption;
     std::function<void(int)> OnProgressMax;
