@@ -2,6 +2,7 @@
 #include "ContentInspect.h"
 
 #include "JsonFields.h"
+#include "app/AppGlobals.h"
 #include "app/Shell.h"
 #include "controls/MemoryTree.h"
 #include "data/Fingerprint.h"
@@ -11,6 +12,7 @@
 #include "hadith/CategoryHelper.h"
 #include "hadith/Classification.h"
 #include "hadith/HadithHelper.h"
+#include "online/RemoteAudio.h"
 #include "scripture/AudioIndexWriter.h"
 #include "scripture/ChapterTable.h"
 #include "scripture/GlossaryHelper.h"
@@ -280,6 +282,28 @@ void InspectAudioIndex(const std::string& File, TInspection& R) {
         }
     R.Json["verses"] = Verses;
     R.Count = static_cast<int>(Lines.size());
+
+    // The recitation module reads the index only under its own name in the
+    // program folder.
+    if (R.Valid && BaseName(File) == "QRemoteAud.dbx") {
+        const std::string SavedAppPath = AppPath;
+        const size_t Slash = File.find_last_of('/');
+        AppPath = Slash == std::string::npos ? std::string("./") : File.substr(0, Slash + 1);
+        TQRemoteAudio Audio(R.Fingerprint);
+        Audio.SetCacheFolder(AppPath);
+        Audio.LoadAudioIndex();
+        AppPath = SavedAppPath;
+        int Absolute = 0, Wrong = 0;
+        for (int Chapter = 1; Chapter <= ChapterCount; ++Chapter)
+            for (int Verse = 1, Count = ChapterVerseCount(Chapter); Verse <= Count; ++Verse) {
+                const size_t Line = HeaderCount + static_cast<size_t>(Absolute++);
+                const std::string Expected = Line < Lines.size() ? Lines[Line] : std::string();
+                if (Audio.VerseFileName(Chapter, Verse) != Expected && Wrong++ == 0)
+                    R.Problems.push_back("the recitation module reads \"" +
+                                         Audio.VerseFileName(Chapter, Verse) + "\" for verse " +
+                                         FormatVerseRef(Chapter, Verse));
+            }
+    }
     const size_t Expected = HeaderCount + TotalVerseCount;
     if (Stored.size() != Expected)
         R.Problems.push_back(std::to_string(Stored.size()) + " lines, expected " +
