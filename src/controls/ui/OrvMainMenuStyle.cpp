@@ -1,0 +1,3 @@
+#include "controls/ui/OrvMainMenuStyle.h"
+
+TOrvMainMenuStyle::TOrvMainMenuStyle(QWidget* Form) : TOrvMenuStyle(Form) {}
