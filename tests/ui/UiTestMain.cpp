@@ -1,12 +1,12 @@
 // Widget tests run inside the program's application object on the offscreen
 // platform.
 #include "app/ui/TarvixApplication.h"
+#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    SetUpTestEnvironment();
     TTarvixApplication App(argc, argv);
     Q_INIT_RESOURCE(tarvix);
     ::testing::InitGoogleTest(&argc, argv);
