@@ -23,15 +23,17 @@ void TOrvButton::paintEvent(QPaintEvent*) {
     P.fillRect(rect(), Qt::black);
     const bool Hot = FHot && isEnabled();
     if (Hot) {
+        // Lines cover the pixels they name: the frame runs along the outer edge.
+        const QRect Edge = rect();
         const bool Down = isDown();
         const QColor TopLeft = Down ? BorderColorShadw : BorderColorHighl;
         const QColor BottomRight = Down ? BorderColorHighl : BorderColorShadw;
         P.setPen(TopLeft);
-        P.drawLine(R.topLeft(), R.topRight());
-        P.drawLine(R.topLeft(), R.bottomLeft());
+        P.drawLine(Edge.topLeft(), Edge.topRight());
+        P.drawLine(Edge.topLeft(), Edge.bottomLeft());
         P.setPen(BottomRight);
-        P.drawLine(R.topRight(), R.bottomRight());
-        P.drawLine(R.bottomLeft(), R.bottomRight());
+        P.drawLine(Edge.topRight(), Edge.bottomRight());
+        P.drawLine(Edge.bottomLeft(), Edge.bottomRight());
     } else {
         P.setPen(BorderColor);
         P.drawRect(R);
