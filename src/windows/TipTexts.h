@@ -1,0 +1,6 @@
+// The texts of the tips window, in their first order.
+#pragma once
+
+#include "controls/TextStoreItems.h"
+
+TTextStoreItems TarvixTips();

@@ -1,0 +1,35 @@
+// The look the small auxiliary windows share: black background, a 4-pixel
+// strip and the colour-scheme banner at the top, coloured and sized labels.
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QDialog;
+class QFrame;
+class QLabel;
+class QWidget;
+class TSchemePanel;
+
+namespace AuxWindows {
+
+inline constexpr int BannerTop = 4;
+inline constexpr int BannerHeight = 28;
+
+// A stored colour value (red in the low byte, blue in the third).
+QColor ColourValue(unsigned Value);
+// Fixed client size, black background, centred on the screen.
+void SetUpDialog(QDialog* Dialog, int Width, int Height, const QString& Caption);
+// The banner under the strip, as wide as the window, with its white bold label.
+TSchemePanel* MakeBanner(QWidget* Parent, int Width, const QString& LabelName, const QString& Text,
+                         QLabel*& Label);
+// Label text colour and background; Verdana at the given point size.
+void SetTextColour(QWidget* W, const QColor& C);
+void SetBackground(QWidget* W, const QColor& C);
+void SetVerdana(QWidget* W, int PointSize, bool Bold, bool Italic = false);
+// A horizontal rule.
+QFrame* MakeRule(QWidget* Parent, int X, int Y, int Width);
+// Windows text uses CR LF; labels want plain line feeds.
+QString DisplayText(const QString& Text);
+
+} // namespace AuxWindows
