@@ -1,5 +1,5 @@
 // The program's windows as the entry creates them: class, object name and
-// caption of each, and the bookmarks window's add operations.
+// caption of each.
 #include "app/AppGlobals.h"
 #include "online/ui/NewsWindow.h"
 #include "online/ui/RemoteAudioWindow.h"
@@ -13,8 +13,6 @@
 #include "windows/ui/CollInfoWindow.h"
 #include "windows/ui/MissingFontsWindow.h"
 #include "windows/ui/TipsWindow.h"
-
-#include <QListWidget>
 
 #include <gtest/gtest.h>
 
@@ -48,17 +46,4 @@ TEST(ProgramWindowsTest, EachWindowHasItsClassNameAndCaption) {
         EXPECT_EQ(Case.Window->windowTitle(), Case.Caption);
         EXPECT_EQ(Case.Window->palette().color(QPalette::Window), QColor(Qt::black));
     }
-}
-
-TEST(ProgramWindowsTest, BookmarksWindowListsWhatOthersAdd) {
-    TfrmBookmarks Window;
-    // Other windows know it only through its base.
-    TfrmBookmarksBase& Base = Window;
-    Base.AddGlossBookmark("Sunnah");
-    Window.AddHadithBookmark("HGROUP_DORREL_ANVESH_12");
-    Window.AddHadithBookmark("HGROUP_BAD");
-    ASSERT_EQ(Window.lsvBookmarks->count(), 3);
-    EXPECT_EQ(Window.lsvBookmarks->item(0)->text(), "Sunnah");
-    EXPECT_EQ(Window.lsvBookmarks->item(1)->text(), "#12,DORREL_ANVESH");
-    EXPECT_EQ(Window.lsvBookmarks->item(2)->text(), "#0,");
 }
