@@ -1,6 +1,7 @@
 #include "app/ui/Program.h"
 
 #include "app/AppGlobals.h"
+#include "app/HtmlHelpers.h"
 #include "app/PageBuilder.h"
 #include "app/Prefs.h"
 #include "app/ui/FormBases.h"
@@ -23,10 +24,12 @@
 #include "search/ui/BookmarksWindow.h"
 #include "search/ui/SearchReportWindow.h"
 #include "search/ui/SearchWindow.h"
+#include "windows/ReqFonts.h"
 #include "windows/ui/AboutWindow.h"
 #include "windows/ui/AssistantWindow.h"
 #include "windows/ui/BadCollsWindow.h"
 #include "windows/ui/CollInfoWindow.h"
+#include "windows/ui/FontSupport.h"
 #include "windows/ui/MissingFontsWindow.h"
 #include "windows/ui/TipsWindow.h"
 
@@ -37,6 +40,13 @@
 
 TTarvixProgram::TTarvixProgram(const std::string& FirstArgument) {
     SetShell(&Shell);
+    // Pages name the fonts the collections were made with; installed
+    // families stand in for the ones a Linux desktop does not have.
+    InstallFontSubstitutes();
+    HadithCollManager.MissingFontNote = [](const THadithHelper& C) {
+        return CollectionFontNote(C.CollectionName(), C.FontFace(),
+                                  TAppReqFonts(InstalledFontFamilies));
+    };
     frmMsgDlg();
     Init = std::make_unique<TfrmInit>();
     Init->SetLoadingMode(true);
@@ -49,6 +59,10 @@ TTarvixProgram::TTarvixProgram(const std::string& FirstArgument) {
             Init->hide();
     };
     News = std::make_unique<TfrmNews>();
+    News->OnStartupOptionChanged = [](bool Value) {
+        AppPrefs.NewsOnStart = Value;
+        SavePrefs();
+    };
     Bookmarks = std::make_unique<TfrmBookmarks>();
     BookmarksWindow = Bookmarks.get();
     StartedWithFile = false;
@@ -67,10 +81,19 @@ TTarvixProgram::TTarvixProgram(const std::string& FirstArgument) {
     Prefs->ApplyPrefs = [this](const TTxPrefs& P) { Main->ApplyPrefs(P); };
     CollInfo = std::make_unique<TfrmCollInfoDlg>();
     RemoteAudioDlg = std::make_unique<TfrmRemoteAudioDlg>();
+    RemoteAudioDlg->RemoteAudio = Main->RemoteAudio.get();
+    RemoteAudioDlg->ApplyPrefs = [this](const TTxPrefs& P) { Main->ApplyPrefs(P); };
     Search = std::make_unique<TfrmSearch>();
     SearchReport = std::make_unique<TfrmSearchReportDlg>();
     Gloss = std::make_unique<TfrmGloss>();
+    Gloss->ProcessLink = [this](const std::string& Link) { Main->ProcessLink(Link); };
+    Gloss->AddGlossBookmark = [this](const std::string& Term) {
+        Bookmarks->AddGlossBookmark(Term);
+    };
+    Gloss->ShowBookmarks = [this] { Bookmarks->show(); };
     Assistant = std::make_unique<TfrmAssistantDlg>();
+    Assistant->ShowCollInfo = [this](const THadithHelper& C) { CollInfo->ShowCollInfo(&C); };
+    Assistant->ChooseCollectionFile = Main->Links.ChooseCollectionFile;
     Tips = std::make_unique<TfrmTipsDlg>();
     About = std::make_unique<TfrmAboutDlg>();
     BadColls = std::make_unique<TfrmBadCollsDlg>();
@@ -96,16 +119,31 @@ void TTarvixProgram::WireMainWindow() {
     L.ShowBookmarks = [this] { Bookmarks->show(); };
     L.AddHadithBookmark = [this](const std::string& Key) { Bookmarks->AddHadithBookmark(Key); };
     L.ShowSearch = [this] { Search->show(); };
-    L.ShowGlossary = [this] { Gloss->show(); };
-    L.ShowWordQuery = [this] { Gloss->show(); };
-    L.ShowTips = [this] { Tips->show(); };
-    L.ShowAssistant = [this] { Assistant->exec(); };
+    L.ShowGlossary = [this] { Gloss->ShowGlossary(); };
+    L.ShowWordQuery = [this] { Gloss->ShowWordQuery(); };
+    L.ShowTerm = [this](const std::string& Word, bool Show) {
+        if (Gloss)
+            Gloss->ShowTerm(Word, Show);
+    };
+    L.ShowTips = [this] { Tips->ShowTips(); };
+    L.CheckRequiredFonts = [] {
+        TAppReqFonts Fonts(InstalledFontFamilies);
+        CheckMainWindowFonts(Fonts);
+    };
+    L.ShowAssistant = [this] { Assistant->ShowAssistant(); };
     L.ShowRemoteAudio = [this] { RemoteAudioDlg->exec(); };
     L.ShowAbout = [this] { About->exec(); };
     L.ShowNews = [this] { News->show(); };
+    L.ShowNewsIfConnected = [this] { News->ShowNewsIfConnected(); };
     L.ShowBadCollections = [this] { BadColls->exec(); };
     L.ShowMissingFonts = [this] { MissingFonts->exec(); };
     L.HideInitWindow = [this] { Init->hide(); };
+    L.ApplyPrefsToOthers = [this](const TTxPrefs& P) {
+        if (Gloss)
+            Gloss->SetLinkColour(SchemeColour(P.ColorWordHL));
+        if (News)
+            News->ApplyPrefs(P);
+    };
     L.OpenFile = [](const std::string& Path) {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(Path)));
     };
