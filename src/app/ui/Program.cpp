@@ -85,6 +85,7 @@ TTarvixProgram::TTarvixProgram(const std::string& FirstArgument) {
     RemoteAudioDlg->ApplyPrefs = [this](const TTxPrefs& P) { Main->ApplyPrefs(P); };
     Search = std::make_unique<TfrmSearch>();
     SearchReport = std::make_unique<TfrmSearchReportDlg>();
+    WireSearchAndBookmarks();
     Gloss = std::make_unique<TfrmGloss>();
     Gloss->ProcessLink = [this](const std::string& Link) { Main->ProcessLink(Link); };
     Gloss->AddGlossBookmark = [this](const std::string& Term) {
@@ -118,7 +119,7 @@ void TTarvixProgram::WireMainWindow() {
     L.ShowVerifyWindowAuto = [this] { Verify->ShowVerifyWindowAuto(); };
     L.ShowBookmarks = [this] { Bookmarks->show(); };
     L.AddHadithBookmark = [this](const std::string& Key) { Bookmarks->AddHadithBookmark(Key); };
-    L.ShowSearch = [this] { Search->show(); };
+    L.ShowSearch = [this] { Search->ShowSearch(); };
     L.ShowGlossary = [this] { Gloss->ShowGlossary(); };
     L.ShowWordQuery = [this] { Gloss->ShowWordQuery(); };
     L.ShowTerm = [this](const std::string& Word, bool Show) {
@@ -155,6 +156,38 @@ void TTarvixProgram::WireMainWindow() {
                                             "Tarvix Collection (*.dbh);;All files (*)")
             .toStdString();
     };
+}
+
+void TTarvixProgram::WireSearchAndBookmarks() {
+    auto OpenLink = [this](const std::string& Link) { Main->OpenCollectionLink(Link); };
+    auto SetBusy = [this](uint8_t State) { Main->SetBusyState(State); };
+    Search->OpenCollectionLink = OpenLink;
+    Search->SetBusyState = SetBusy;
+    Search->ShowBookmarks = [this] { Bookmarks->show(); };
+    Search->AddSearchBookmark = [this](const TSearchBookmarkInfo& Info) {
+        Bookmarks->AddSearchBookmark(Info.SearchText, Info.Chapter, Info.Restricted, Info.ViewKey);
+    };
+    Search->ShowSearchReport = [this](THadithHelper* Collection, const std::string& Text,
+                                      const std::vector<TSearchResultEntry>& Results) {
+        if (Collection)
+            SearchReport->ShowSearchReport(*Collection, Text, Results);
+    };
+    SearchReport->OpenCollectionLink = OpenLink;
+    SearchReport->SetBusyState = SetBusy;
+    SearchReport->CloseSearchWindow = [this] { Search->close(); };
+
+    Bookmarks->ShowGroupHadith = [this](const std::string& Group, int N) {
+        Main->ShowGroupHadith(Group, N);
+    };
+    Bookmarks->ShowBookmarkedSearch = [this](const std::string& Text, int Chapter, bool Restricted,
+                                             const std::string& ViewKey) {
+        Search->ShowBookmarkedSearch(Text, Chapter, Restricted, ViewKey);
+    };
+    Bookmarks->ShowTerm = [this](const std::string& Term) {
+        if (Gloss)
+            Gloss->ShowTerm(Term, true);
+    };
+    Bookmarks->SetBusyState = SetBusy;
 }
 
 void TTarvixProgram::Show() {

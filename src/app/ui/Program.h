@@ -59,6 +59,7 @@ public:
 private:
     void CreateMainWindow();
     void WireMainWindow();
+    void WireSearchAndBookmarks();
 };
 
 // Back to the state before a program was created: registries, settings
