@@ -23,12 +23,14 @@
 #include "scripture/QuranDLLHelper.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSessionManager>
 #include <QSplitter>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -122,6 +124,16 @@ TfrmMain::TfrmMain(QWidget* Parent) : TfrmMainBase(Parent) {
     tmrStartUp2->setObjectName("tmrStartUp2");
     tmrStartUp2->setInterval(1000);
     connect(tmrStartUp2, &QTimer::timeout, this, &TfrmMain::tmrStartUp2Timer);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& Manager) {
+        if (!Manager.allowsInteraction())
+            return;
+        const bool MayEnd = QueryEndSession();
+        Manager.release();
+        if (MayEnd)
+            QCoreApplication::exit(0); // nothing is saved
+        else
+            Manager.cancel();
+    });
 }
 
 TfrmMain::~TfrmMain() {
@@ -957,6 +969,21 @@ void TfrmMain::showEvent(QShowEvent* Event) {
         FShown = true;
         FormShow();
     }
+}
+
+bool TfrmMain::QueryEndSession() {
+    return ShowMsgDlg(mkConfirmation, MsgHeightSmall, true, "Windows Log off/Shutdown",
+                      "Windows is trying to Shutdown Tarvix, would you like to do so?",
+                      mbsYesNo) == mrYes;
+}
+
+void TfrmMain::closeEvent(QCloseEvent* Event) {
+    TfrmMainBase::closeEvent(Event);
+    // Other top-level windows (tips, news, bookmarks, search) would otherwise
+    // keep the program running with no main window; with the last one closed
+    // the program ends.
+    if (Event->isAccepted())
+        QApplication::closeAllWindows();
 }
 
 void TfrmMain::tmrStartUpTimer() {

@@ -102,6 +102,9 @@ public:
     void ApplyPrefs(const TTxPrefs& P);
     // Wallpaper picture resource of a scheme number.
     static QString WallpaperOf(int Scheme);
+    // The session is ending (log-off or shutdown): asks whether the program
+    // may end; true when it may.
+    bool QueryEndSession();
 
     // Controls, named as the program names them.
     QMenuBar* mnuMain = nullptr;
@@ -193,6 +196,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* Event) override;
+    // Closing the main window ends the program, whatever other windows show.
+    void closeEvent(QCloseEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
