@@ -9,6 +9,11 @@ const std::vector<TFontSubstitute>& FontSubstitutes() {
         {"Traditional Arabic", "Amiri"},
         {"Verdana", "DejaVu Sans"},
         {"MS Sans Serif", "DejaVu Sans"},
+        // Other faces that collections made on Windows name.
+        {"Arial", "DejaVu Sans"},
+        {"Tahoma", "DejaVu Sans"},
+        {"Times New Roman", "DejaVu Serif"},
+        {"Courier New", "DejaVu Sans Mono"},
     };
     return Table;
 }

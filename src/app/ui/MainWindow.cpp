@@ -733,6 +733,14 @@ void TfrmMain::FillActiveViewList() {
             Key = HadithCollManager.EnglishModule()->CollectionName();
     } else if (Starting && StartedWithFile) {
         Key = ProbedCollectionName;
+        // An installed file that was not registered after all (its font is
+        // missing, say) must not stop the start-up: read as without it.
+        if (!HadithCollManager.FindCollection(Key)) {
+            if (HadithCollManager.FindCollection(AppPrefs.ActiveColl))
+                Key = AppPrefs.ActiveColl;
+            else if (HadithCollManager.EnglishModule())
+                Key = HadithCollManager.EnglishModule()->CollectionName();
+        }
     } else if (HadithCollManager.ActiveView()) {
         Key = HadithCollManager.ActiveView()->CollectionName();
     }
