@@ -8,6 +8,7 @@
 #include "app/Shell.h"
 #include "app/ui/TarvixApplication.h"
 #include "controls/TreeHelpers.h"
+#include "controls/ui/OrvMainMenuStyle.h"
 #include "data/TextUtils.h"
 #include "data/TxError.h"
 #include "data/Verification.h"
@@ -58,17 +59,12 @@ private:
 // The category report list of the collections manager.
 class TCategoryReportList : public TCountListAccess {
 public:
-    explicit TCategoryReportList(QTreeWidget* List) : FList(List) {}
+    explicit TCategoryReportList(TOrvListView* List) : FList(List) {}
     void Clear() override { FList->clear(); }
-    void AddCaption(const std::string& Text) override {
-        const TStringList Parts = SplitText(Text, "|");
-        auto* Item = new QTreeWidgetItem(FList);
-        for (size_t i = 0; i < Parts.size() && i < 2; ++i)
-            Item->setText(static_cast<int>(i), QString::fromStdString(Parts[i]));
-    }
+    void AddCaption(const std::string& Text) override { FList->AddCaption(Text); }
 
 private:
-    QTreeWidget* FList;
+    TOrvListView* FList;
 };
 
 namespace {
@@ -146,6 +142,7 @@ void TfrmMain::BuildControls() {
     Layout->setSpacing(0);
     BuildMenu();
     Layout->setMenuBar(mnuMain);
+    new TOrvMainMenuStyle(this);
 
     // Top strip.
     auto* pnlTop = new QWidget(this);
@@ -161,7 +158,7 @@ void TfrmMain::BuildControls() {
                                   "developers",
                                   pnlTop));
     TopLayout->addLayout(TopText, 1);
-    auto* WebAddress = WhiteLabel("www.tarvix.org", pnlTop);
+    WebAddress = new TOrvURLLabel(pnlTop);
     WebAddress->setObjectName("lblWebAddress");
     WebAddress->setStyleSheet("color: rgb(91,173,255); background: transparent;");
     TopLayout->addWidget(WebAddress);
@@ -214,6 +211,10 @@ void TfrmMain::BuildControls() {
 void TfrmMain::BuildMenu() {
     mnuMain = new QMenuBar(this);
     mnuMain->setObjectName("mnuMain");
+    // The bar keeps the desktop's light look over the black window.
+    mnuMain->setStyleSheet("QMenuBar { background: rgb(212,208,200); color: black; }"
+                           "QMenuBar::item { background: transparent; padding: 2px 8px; }"
+                           "QMenuBar::item:selected { background: rgb(160,160,160); }");
     QMenu* File = mnuMain->addMenu("&File");
     File->setObjectName("mnuFile");
     mnuiExit = MenuItem(File, "mnuiExit", "E&xit Tarvix");
@@ -262,10 +263,9 @@ void TfrmMain::BuildMenu() {
             [this, Call] { Call(Links.ShowRemoteAudio); });
     connect(mnuiVerify, &QAction::triggered, this, [this, Call] { Call(Links.ShowVerifyWindow); });
     connect(mnuiAbout, &QAction::triggered, this, [this, Call] { Call(Links.ShowAbout); });
-    connect(mnuiWebSite, &QAction::triggered, this, [this] {
-        if (Links.OpenWebAddress)
-            Links.OpenWebAddress("www.tarvix.org");
-    });
+    // The web site item opens the address through the label at the top.
+    connect(mnuiWebSite, &QAction::triggered, this,
+            [this] { WebAddress->OpenURL(WebAddress->URLType(), WebAddress->URL()); });
     connect(mnuiNews, &QAction::triggered, this, [this, Call] { Call(Links.ShowNews); });
 }
 
@@ -461,14 +461,10 @@ QWidget* TfrmMain::BuildCollectionsPage() {
     CollLayout->addWidget(lblCollDesc);
     CollLayout->addWidget(WhiteLabel("Category Report for this collection", tabHColl, true));
     CollLayout->addWidget(WhiteLabel("(Double click to View the selected category)", tabHColl));
-    lsvHCollHCatReport = new QTreeWidget(tabHColl);
+    lsvHCollHCatReport = new TOrvListView(tabHColl);
     lsvHCollHCatReport->setObjectName("lsvHCollHCatReport");
-    lsvHCollHCatReport->setColumnCount(2);
-    lsvHCollHCatReport->setHeaderLabels({"Category", "No. of Ahadith"});
-    lsvHCollHCatReport->setColumnWidth(0, 310);
-    lsvHCollHCatReport->setColumnWidth(1, 83);
-    lsvHCollHCatReport->setRootIsDecorated(false);
-    lsvHCollHCatReport->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lsvHCollHCatReport->AddColumn("Category", 310);
+    lsvHCollHCatReport->AddColumn("No. of Ahadith", 83);
     CollLayout->addWidget(lsvHCollHCatReport, 1);
     btnHCollHCatReport = Button("btnHCollHCatReport", "Generate Report", tabHColl);
     CollLayout->addWidget(btnHCollHCatReport, 0, Qt::AlignRight);

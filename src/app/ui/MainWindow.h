@@ -6,7 +6,9 @@
 #include "app/ui/FormBases.h"
 #include "app/ui/OrvWebBrowser.h"
 #include "controls/ui/OrvButton.h"
+#include "controls/ui/OrvListView.h"
 #include "controls/ui/OrvTreeView.h"
+#include "controls/ui/OrvURLLabel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -52,7 +54,6 @@ struct TMainWindowLinks {
     std::function<void()> CheckRequiredFonts;
     std::function<void(const std::string&)> AddHadithBookmark;
     std::function<void(const std::string&, bool)> ShowTerm;
-    std::function<void(const std::string&)> OpenWebAddress;
     std::function<std::string()> ChooseCollectionFile;
     std::function<void()> HideInitWindow;
     std::function<void(bool)> SetInitLoadingMode;
@@ -157,7 +158,8 @@ public:
     QLabel* lblCollSearch = nullptr;
     QLabel* lblCollHCount = nullptr;
     QLabel* lblCollDesc = nullptr;
-    QTreeWidget* lsvHCollHCatReport = nullptr;
+    TOrvListView* lsvHCollHCatReport = nullptr;
+    TOrvURLLabel* WebAddress = nullptr;
     TOrvButton* btnHCollHCatReport = nullptr;
     QStatusBar* StatusBar = nullptr;
     QLabel* StatusText = nullptr;

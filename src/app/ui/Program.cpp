@@ -148,9 +148,6 @@ void TTarvixProgram::WireMainWindow() {
     L.OpenFile = [](const std::string& Path) {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(Path)));
     };
-    L.OpenWebAddress = [](const std::string& Address) {
-        QDesktopServices::openUrl(QUrl(QString::fromStdString("http://" + Address)));
-    };
     L.ChooseCollectionFile = [this] {
         return QFileDialog::getOpenFileName(Main.get(), "Install Hadith Collection", QString(),
                                             "Tarvix Collection (*.dbh);;All files (*)")
