@@ -2,6 +2,7 @@
 // run as the built tool over the real sources and over small broken ones.
 #include "data/LineCipher.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 #include <gtest/gtest.h>
 
@@ -20,15 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Tool() {
-    std::error_code Error;
-    const fs::path Self = fs::read_symlink("/proc/self/exe", Error);
-    if (Error)
-        return std::string();
-    const fs::path Beside = Self.parent_path().parent_path() / "tarvix-pack";
-    return fs::exists(Beside) ? Beside.string() : std::string();
-}
-
 // The folders ctest passes, else those the build compiled in.
 std::string Env(const char* Name) {
     if (const char* Value = std::getenv(Name))
@@ -40,13 +32,6 @@ std::string Env(const char* Name) {
         return TARVIX_TEST_DIST_DIR;
 #endif
     return "";
-}
-
-std::string Quote(const std::string& Text) {
-    std::string Quoted = "'";
-    for (char C : Text)
-        Quoted += C == '\'' ? std::string("'\\''") : std::string(1, C);
-    return Quoted + "'";
 }
 
 std::string ReadBytes(const fs::path& File) {
@@ -66,22 +51,16 @@ struct TResult {
     std::string Out, Err;
 };
 
+std::string Tool() {
+    return FindPackTool();
+}
+
 TResult RunTool(const std::vector<std::string>& Args, const TTempDir& Scratch) {
-    std::string Command = Quote(Tool());
-    for (const std::string& Arg : Args)
-        Command += " " + Quote(Arg);
-    Command += " 2>" + Quote(Scratch.File("stderr.txt"));
+    const TToolRun R = ::RunTool(Tool(), Args, Scratch.Path());
     TResult Result;
-    FILE* Pipe = popen(Command.c_str(), "r");
-    if (!Pipe)
-        return Result;
-    char Buffer[65536];
-    size_t Got;
-    while ((Got = fread(Buffer, 1, sizeof Buffer, Pipe)) > 0)
-        Result.Out.append(Buffer, Got);
-    const int Raw = pclose(Pipe);
-    Result.Status = WIFEXITED(Raw) ? WEXITSTATUS(Raw) : -1;
-    Result.Err = Scratch.Read("stderr.txt");
+    Result.Status = R.Status;
+    Result.Out = R.Out;
+    Result.Err = R.Err;
     return Result;
 }
 

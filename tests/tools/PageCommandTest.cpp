@@ -13,6 +13,7 @@
 #include "scripture/TransManager.h"
 #include "support/FakeShell.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 #include <gtest/gtest.h>
 
@@ -26,22 +27,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string BuiltTool() {
-    std::error_code Error;
-    const fs::path Self = fs::read_symlink("/proc/self/exe", Error);
-    if (Error)
-        return std::string();
-    const fs::path Beside = Self.parent_path().parent_path() / "tarvix-pack";
-    return fs::exists(Beside) ? Beside.string() : std::string();
-}
-
-std::string Quote(const std::string& Text) {
-    std::string Quoted = "'";
-    for (char C : Text)
-        Quoted += C == '\'' ? std::string("'\\''") : std::string(1, C);
-    return Quoted + "'";
-}
 
 TCollectionSource Collection(const std::string& ID, const std::string& Name,
                              const std::string& Text) {
@@ -62,7 +47,7 @@ protected:
     };
 
     void SetUp() override {
-        Tool = BuiltTool();
+        Tool = FindPackTool();
         if (Tool.empty())
             GTEST_SKIP() << "tarvix-pack is not built beside the tests";
         const std::string Folder = Dir.File("prog/");
@@ -97,21 +82,13 @@ protected:
     }
 
     TRun Run(const std::vector<std::string>& Args) {
-        std::string Command = Quote(Tool) + " page";
-        for (const std::string& Arg : Args)
-            Command += " " + Quote(Arg);
-        Command += " 2>" + Quote(Dir.File("stderr.txt"));
+        std::vector<std::string> Full{"page"};
+        Full.insert(Full.end(), Args.begin(), Args.end());
+        const TToolRun R = RunTool(Tool, Full, Dir.Path());
         TRun Result;
-        FILE* Pipe = popen(Command.c_str(), "r");
-        if (!Pipe)
-            return Result;
-        char Buffer[4096];
-        size_t Got;
-        while ((Got = fread(Buffer, 1, sizeof Buffer, Pipe)) > 0)
-            Result.Out.append(Buffer, Got);
-        const int Raw = pclose(Pipe);
-        Result.Status = WIFEXITED(Raw) ? WEXITSTATUS(Raw) : -1;
-        Result.Err = Dir.Read("stderr.txt");
+        Result.Status = R.Status;
+        Result.Out = R.Out;
+        Result.Err = R.Err;
         return Result;
     }
 
