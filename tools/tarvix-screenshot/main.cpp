@@ -6,6 +6,7 @@
 #include "app/ui/Program.h"
 #include "app/ui/TarvixApplication.h"
 #include "controls/TreeHelpers.h"
+#include "scripture/ui/GlossaryWindow.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -73,5 +74,8 @@ int main(int argc, char** argv) {
     Ok &= Save(Main, Out + "/arabic-hadith-page.png");
     Main.ShowWelcome();
     Ok &= Save(Main, Out + "/welcome-page.png");
+    // A double-click on "salat" in a page opens the glossary at its term.
+    Main.Links.ShowTerm("salat", true);
+    Ok &= Save(*Program.Gloss, Out + "/glossary.png");
     return Ok ? 0 : 1;
 }
