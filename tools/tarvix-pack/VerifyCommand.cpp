@@ -2,7 +2,7 @@
 // program's loaders, and the links and values that join them; optionally
 // the fingerprints against a generated header of expected values.
 #include "ContentBuild.h"
-#include "ContentInspect.h"
+#include "ContentReadout.h"
 #include "PackCommand.h"
 #include "data/Fingerprint.h"
 #include "data/TextUtils.h"

@@ -1,12 +1,14 @@
 #include "windows/ui/DialogLook.h"
 
 #include "app/Prefs.h"
+#include "controls/ui/OrvButton.h"
 #include "controls/ui/SchemePanel.h"
 
 #include <QDialog>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QScreen>
 
 namespace AuxWindows {
@@ -72,6 +74,52 @@ QString DisplayText(const QString& Text) {
     QString Result = Text;
     Result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return Result;
+}
+
+TWarningBody MakeWarningBody(QDialog* Dialog, int Width, int Height, const QString& Heading,
+                             const QString& Message, int MessageHeight, const QString& ListCaption,
+                             const QString& ListName) {
+    constexpr int ButtonPanelWidth = 97;
+    constexpr unsigned ButtonPanelColour = 4079166;
+    const int TextWidth = Width - ButtonPanelWidth - 16;
+    const int Top = BannerTop + BannerHeight;
+    TWarningBody Body;
+
+    Body.Heading = new QLabel(Heading, Dialog);
+    Body.Heading->setObjectName(QStringLiteral("lblHeading"));
+    SetVerdana(Body.Heading, 10, true);
+    SetTextColour(Body.Heading, Qt::yellow);
+    Body.Heading->setGeometry(8, Top + 6, TextWidth, 20);
+    MakeRule(Dialog, 8, Top + 28, TextWidth);
+
+    Body.Message = new QLabel(DisplayText(Message), Dialog);
+    Body.Message->setObjectName(QStringLiteral("lblMessage"));
+    SetVerdana(Body.Message, 8, false);
+    SetTextColour(Body.Message, Qt::white);
+    Body.Message->setWordWrap(true);
+    Body.Message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Body.Message->setGeometry(8, Top + 36, TextWidth, MessageHeight);
+
+    const int CaptionTop = Top + 40 + MessageHeight;
+    auto* Caption = new QLabel(ListCaption, Dialog);
+    SetVerdana(Caption, 8, true);
+    SetTextColour(Caption, Qt::white);
+    Caption->setGeometry(8, CaptionTop, TextWidth, 18);
+
+    Body.List = new QListWidget(Dialog);
+    Body.List->setObjectName(ListName);
+    Body.List->setGeometry(8, CaptionTop + 20, TextWidth, Height - CaptionTop - 28);
+
+    Body.ButtonPanel = new QWidget(Dialog);
+    Body.ButtonPanel->setObjectName(QStringLiteral("pnlButtons"));
+    SetBackground(Body.ButtonPanel, ColourValue(ButtonPanelColour));
+    Body.ButtonPanel->setGeometry(Width - ButtonPanelWidth, Top, ButtonPanelWidth, Height - Top);
+    Body.OK = new TOrvButton(QStringLiteral("OK"), Body.ButtonPanel);
+    Body.OK->setObjectName(QStringLiteral("btnOK"));
+    Body.OK->setGeometry(11, 12, 75, 25);
+    Body.OK->setDefault(true);
+    QObject::connect(Body.OK, &QPushButton::clicked, Dialog, &QDialog::accept);
+    return Body;
 }
 
 } // namespace AuxWindows

@@ -8,7 +8,9 @@
 class QDialog;
 class QFrame;
 class QLabel;
+class QListWidget;
 class QWidget;
+class TOrvButton;
 class TSchemePanel;
 
 namespace AuxWindows {
@@ -31,5 +33,19 @@ void SetVerdana(QWidget* W, int PointSize, bool Bold, bool Italic = false);
 QFrame* MakeRule(QWidget* Parent, int X, int Y, int Width);
 // Windows text uses CR LF; labels want plain line feeds.
 QString DisplayText(const QString& Text);
+
+// The body of a warning window under its banner: a yellow heading over a
+// rule, the message, a captioned list of the files concerned and, on the
+// right, a panel with the default "OK" button.
+struct TWarningBody {
+    QLabel* Heading = nullptr;
+    QLabel* Message = nullptr;
+    QListWidget* List = nullptr;
+    QWidget* ButtonPanel = nullptr;
+    TOrvButton* OK = nullptr;
+};
+TWarningBody MakeWarningBody(QDialog* Dialog, int Width, int Height, const QString& Heading,
+                             const QString& Message, int MessageHeight, const QString& ListCaption,
+                             const QString& ListName);
 
 } // namespace AuxWindows

@@ -14,8 +14,6 @@ using namespace AuxWindows;
 namespace {
 constexpr int ClientWidth = 462;
 constexpr int ClientHeight = 284;
-constexpr int ButtonPanelWidth = 97;
-constexpr unsigned ButtonPanelColour = 4079166;
 } // namespace
 
 TfrmMissingFontsDlg::TfrmMissingFontsDlg(QWidget* Parent) : QDialog(Parent) {
@@ -26,49 +24,20 @@ TfrmMissingFontsDlg::TfrmMissingFontsDlg(QWidget* Parent) : QDialog(Parent) {
                                          "displayed "),
                           lblWinName);
 
-    const int TextWidth = ClientWidth - ButtonPanelWidth - 16;
-    const int Top = BannerTop + BannerHeight;
-    lblHeading = new QLabel(QStringLiteral("Cannot display some collections - Font Missing"), this);
-    lblHeading->setObjectName(QStringLiteral("lblHeading"));
-    SetVerdana(lblHeading, 10, true);
-    SetTextColour(lblHeading, Qt::yellow);
-    lblHeading->setGeometry(8, Top + 6, TextWidth, 20);
-    MakeRule(this, 8, Top + 28, TextWidth);
-
-    lblMessage = new QLabel(
-        DisplayText(QStringLiteral(
+    const TWarningBody Body = MakeWarningBody(
+        this, ClientWidth, ClientHeight,
+        QStringLiteral("Cannot display some collections - Font Missing"),
+        QStringLiteral(
             "Due to one or more fonts being missing, one or more External Hadith Collection "
             "files cannot be displayed \r\n\r\nTo fix this problem you must install the missing "
             "fonts into your \"Windows Fonts folder\". They can be downloaded from the Velorin "
-            "website.")),
-        this);
-    lblMessage->setObjectName(QStringLiteral("lblMessage"));
-    SetVerdana(lblMessage, 8, false);
-    SetTextColour(lblMessage, Qt::white);
-    lblMessage->setWordWrap(true);
-    lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblMessage->setGeometry(8, Top + 36, TextWidth, 100);
-
-    auto* ListCaption =
-        new QLabel(QStringLiteral("Affected Collection - \"Missing font name\""), this);
-    SetVerdana(ListCaption, 8, true);
-    SetTextColour(ListCaption, Qt::white);
-    ListCaption->setGeometry(8, Top + 140, TextWidth, 18);
-
-    lbxMissingFonts = new QListWidget(this);
-    lbxMissingFonts->setObjectName(QStringLiteral("lbxMissingFonts"));
-    lbxMissingFonts->setGeometry(8, Top + 160, TextWidth, ClientHeight - Top - 168);
-
-    auto* ButtonPanel = new QWidget(this);
-    ButtonPanel->setObjectName(QStringLiteral("pnlButtons"));
-    SetBackground(ButtonPanel, ColourValue(ButtonPanelColour));
-    ButtonPanel->setGeometry(ClientWidth - ButtonPanelWidth, Top, ButtonPanelWidth,
-                             ClientHeight - Top);
-    btnOK = new TOrvButton(QStringLiteral("OK"), ButtonPanel);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setGeometry(11, 12, 75, 25);
-    btnOK->setDefault(true);
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+            "website."),
+        100, QStringLiteral("Affected Collection - \"Missing font name\""),
+        QStringLiteral("lbxMissingFonts"));
+    lblHeading = Body.Heading;
+    lblMessage = Body.Message;
+    lbxMissingFonts = Body.List;
+    btnOK = Body.OK;
 }
 
 void TfrmMissingFontsDlg::FormShow() {

@@ -1,5 +1,5 @@
 // Reading one content file through the program's own loaders.
-#include "ContentInspect.h"
+#include "ContentReadout.h"
 
 #include "JsonFields.h"
 #include "app/AppGlobals.h"

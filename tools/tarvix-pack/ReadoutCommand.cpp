@@ -1,6 +1,6 @@
 // "inspect": prints as JSON what the program's loaders read from one content
 // file; exits non-zero when they reject it.
-#include "ContentInspect.h"
+#include "ContentReadout.h"
 #include "PackCommand.h"
 
 #include <QJsonDocument>
