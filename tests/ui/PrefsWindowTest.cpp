@@ -5,6 +5,7 @@
 #include "app/IniFile.h"
 #include "app/PageBuilder.h"
 #include "support/FakeShell.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 #include <QButtonGroup>
@@ -27,19 +28,14 @@ const char* const RadioNames[6] = {"Grn", "Gold", "Aqua", "Blue", "Prpl", "Silve
 class PrefsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (const char* Old = std::getenv("XDG_CONFIG_HOME"))
-            FOldConfig = Old;
-        setenv("XDG_CONFIG_HOME", Dir.Path().c_str(), 1);
+        ConfigHome.emplace("XDG_CONFIG_HOME", Dir.Path());
         ResetPrefsGlobals();
         ResetPageBuilderState();
         SetDefaultPrefs(AppPrefs);
         Dlg.ApplyPrefs = [this](const TTxPrefs& P) { Applied.push_back(P); };
     }
     void TearDown() override {
-        if (FOldConfig)
-            setenv("XDG_CONFIG_HOME", FOldConfig->c_str(), 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
+        ConfigHome.reset();
         ResetPrefsGlobals();
         ResetPageBuilderState();
     }
@@ -102,7 +98,7 @@ protected:
     bool OpenSeen = false;
 
 private:
-    std::optional<std::string> FOldConfig;
+    std::optional<TScopedEnv> ConfigHome;
 };
 
 } // namespace

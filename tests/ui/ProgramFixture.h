@@ -7,6 +7,7 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/MsgDlg.h"
 #include "app/ui/Program.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -44,9 +45,7 @@ protected:
                 continue; // the program files themselves are not content
             fs::copy(E.path(), App.Path() + Name, fs::copy_options::recursive);
         }
-        if (const char* Old = std::getenv("XDG_CONFIG_HOME"))
-            FOldConfig = Old;
-        setenv("XDG_CONFIG_HOME", Config.Path().c_str(), 1);
+        ConfigHome.emplace("XDG_CONFIG_HOME", Config.Path());
         ResetProgramState();
         ResetAppGlobals();
         SetAppPath(App.Path(), "tarvix");
@@ -88,10 +87,7 @@ protected:
         TfrmMsgDlg::OnAnswering() = nullptr;
         ResetProgramState();
         ResetAppGlobals();
-        if (FOldConfig)
-            setenv("XDG_CONFIG_HOME", FOldConfig->c_str(), 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
+        ConfigHome.reset();
     }
 
     // A test answers the modal windows it expects here; true when answered.
@@ -123,7 +119,7 @@ protected:
     QTimer Watchdog;
 
 private:
-    std::optional<std::string> FOldConfig;
+    std::optional<TScopedEnv> ConfigHome;
     std::optional<QWidget*> FModalSince;
     int FModalTicks = 0;
 };

@@ -8,6 +8,7 @@
 #include "controls/ui/OrvButton.h"
 #include "online/RemoteAudio.h"
 #include "support/FakeShell.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 #include <QCheckBox>
@@ -29,9 +30,7 @@ namespace {
 class RemoteAudioWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (const char* Old = std::getenv("XDG_CONFIG_HOME"))
-            FOldConfig = Old;
-        setenv("XDG_CONFIG_HOME", Config.Path().c_str(), 1);
+        ConfigHome.emplace("XDG_CONFIG_HOME", Config.Path());
         ResetPrefsGlobals();
         SetAppPath(Program.Path());
         SetDefaultPrefs(AppPrefs);
@@ -48,10 +47,7 @@ protected:
         };
     }
     void TearDown() override {
-        if (FOldConfig)
-            setenv("XDG_CONFIG_HOME", FOldConfig->c_str(), 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
+        ConfigHome.reset();
         ResetPrefsGlobals();
         ResetAppGlobals();
     }
@@ -89,7 +85,7 @@ protected:
     std::vector<TTxPrefs> Applied;
     std::string ChosenFolder;
     int ChooserRuns = 0;
-    std::optional<std::string> FOldConfig;
+    std::optional<TScopedEnv> ConfigHome;
 };
 
 } // namespace

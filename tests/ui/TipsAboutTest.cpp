@@ -1,5 +1,6 @@
 // The tips window (paging, the shuffled first tip, the start-up box that
 // saves the settings at once) and the about window.
+#include "ModalRun.h"
 #include "app/AppGlobals.h"
 #include "app/Prefs.h"
 #include "controls/ui/OrvButton.h"
@@ -7,6 +8,7 @@
 #include "controls/ui/OrvURLLabel.h"
 #include "data/TextUtils.h"
 #include "support/FakeShell.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 #include "windows/TipTexts.h"
 #include "windows/ui/AboutWindow.h"
@@ -27,33 +29,6 @@
 
 namespace {
 
-// Runs WhileOpen once Dlg is on screen, then Open returns; a watchdog ends
-// a window that a failed check left open.
-void RunModal(QDialog& Dlg, const std::function<void()>& Open,
-              const std::function<void()>& WhileOpen) {
-    bool Ran = false;
-    auto* Poll = new QTimer(&Dlg);
-    Poll->setInterval(5);
-    QObject::connect(Poll, &QTimer::timeout, &Dlg, [&] {
-        if (!Dlg.isVisible())
-            return;
-        Poll->stop();
-        Ran = true;
-        WhileOpen();
-    });
-    Poll->start();
-    QTimer Watchdog;
-    Watchdog.setSingleShot(true);
-    QObject::connect(&Watchdog, &QTimer::timeout, &Dlg, [&Dlg] {
-        ADD_FAILURE() << "window left open";
-        Dlg.done(99);
-    });
-    Watchdog.start(10000);
-    Open();
-    delete Poll;
-    EXPECT_TRUE(Ran);
-}
-
 std::set<std::string> AllTitles() {
     const TTextStoreItems Tips = TarvixTips();
     std::set<std::string> Titles;
@@ -65,17 +40,12 @@ std::set<std::string> AllTitles() {
 class TipsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (const char* Old = std::getenv("XDG_CONFIG_HOME"))
-            FOldConfig = Old;
-        setenv("XDG_CONFIG_HOME", Dir.Path().c_str(), 1);
+        ConfigHome.emplace("XDG_CONFIG_HOME", Dir.Path());
         ResetPrefsGlobals();
         SetDefaultPrefs(AppPrefs);
     }
     void TearDown() override {
-        if (FOldConfig)
-            setenv("XDG_CONFIG_HOME", FOldConfig->c_str(), 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
+        ConfigHome.reset();
         ResetPrefsGlobals();
     }
     std::string Heading() const { return Dlg.lblHeading->text().toStdString(); }
@@ -85,7 +55,7 @@ protected:
     TfrmTipsDlg Dlg;
 
 private:
-    std::optional<std::string> FOldConfig;
+    std::optional<TScopedEnv> ConfigHome;
 };
 
 TEST_F(TipsWindowTest, EachOpeningStartsAtTheFirstTipAndPagesThroughAll) {

@@ -1,6 +1,7 @@
 // The collection information window and the start-up warnings: damaged
 // collection files and their deletion, collections left out for a missing
 // font, and the fonts the program draws with in place of the ones it asks for.
+#include "ModalRun.h"
 #include "app/AppGlobals.h"
 #include "controls/ui/OrvButton.h"
 #include "data/Verification.h"
@@ -46,34 +47,6 @@ QStringList Items(const QListWidget& List) {
     for (int I = 0; I < List.count(); ++I)
         Result << List.item(I)->text();
     return Result;
-}
-
-// Runs WhileOpen once Dlg is on screen, then Open returns Dlg's modal result.
-// A watchdog ends a window that a failed check left open.
-int RunModal(QDialog& Dlg, const std::function<void()>& Open,
-             const std::function<void()>& WhileOpen) {
-    bool Ran = false;
-    auto* Poll = new QTimer(&Dlg);
-    Poll->setInterval(5);
-    QObject::connect(Poll, &QTimer::timeout, &Dlg, [&] {
-        if (!Dlg.isVisible())
-            return;
-        Poll->stop();
-        Ran = true;
-        WhileOpen();
-    });
-    Poll->start();
-    QTimer Watchdog;
-    Watchdog.setSingleShot(true);
-    QObject::connect(&Watchdog, &QTimer::timeout, &Dlg, [&Dlg] {
-        ADD_FAILURE() << "window left open";
-        Dlg.done(99);
-    });
-    Watchdog.start(10000);
-    Open();
-    delete Poll;
-    EXPECT_TRUE(Ran);
-    return Dlg.result();
 }
 
 class WarningWindowsTest : public ::testing::Test {
